@@ -6,7 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
 
 namespace qv {
 namespace {
@@ -19,7 +24,7 @@ QByteArray withLineEnd(const QString& text) {
 
 void writeAnsiText(const QString& hostPath, const QString& text) {
     QFile file(hostPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         throw FileError(QStringLiteral("cannot create file"), hostPath);
     }
     const QByteArray bytes = withLineEnd(text);
@@ -33,12 +38,30 @@ void replaceAnsiText(const QString& hostPath, const QString& text) {
 }
 
 void replaceFileAtomically(const QString& hostPath, const QByteArray& bytes) {
-    QSaveFile file(hostPath);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw FileError(QStringLiteral("cannot create file"), hostPath);
+    // POSIX calls, each checked: a short write (full disk) must never be renamed into place.
+    const QFileInfo target(hostPath);
+    const QByteArray finalName = QFile::encodeName(hostPath);
+    QByteArray temporary = QFile::encodeName(target.path() + QStringLiteral("/.") +
+                                             target.fileName() + QStringLiteral(".XXXXXX"));
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) throw FileError(QStringLiteral("cannot create file"), hostPath);
+    bool ok = true;
+    qsizetype written = 0;
+    while (ok && written < bytes.size()) {
+        const ssize_t n =
+            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0)
+            ok = false;
+        else
+            written += n;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::chmod(temporary.constData(), 0644) == 0;
+    ok = ok && ::rename(temporary.constData(), finalName.constData()) == 0;
+    if (!ok) {
+        ::unlink(temporary.constData());
         throw FileError(QStringLiteral("cannot write file"), hostPath);
     }
 }
@@ -97,7 +120,7 @@ void copyFileOverwrite(const QString& fromHostPath, const QString& toHostPath) {
     }
     const QByteArray bytes = readFileBytes(fromHostPath);
     QFile target(toHostPath);
-    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) ||
         target.write(bytes) != bytes.size() || !target.flush()) {
         throw FileError(QStringLiteral("cannot copy to"), toHostPath);
     }
