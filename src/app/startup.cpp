@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "grading/frm_score.h"
 #include "login/frm_start.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ namespace qv {
 void startExamination() {
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationVersion(QStringLiteral("7.3.0"));
+    installScoreWindow();
     FrmStart& start = Forms::get<FrmStart>();
     start.centreOnScreen();
     start.show();

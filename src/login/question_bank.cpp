@@ -38,8 +38,46 @@ RecordSet runQuery(Connection& bank, const QString& jetSql) {
         if (message.contains(QStringLiteral("no such table"))) {
             throw BankTableMissingError(QStringLiteral("question bank has no table ") + kBankTable);
         }
+        if (message.contains(QStringLiteral("no such column"))) {
+            throw BankUnreadableError(QStringLiteral("question bank table ") + kBankTable +
+                                      QStringLiteral(" lacks a field: ") + message);
+        }
         throw BankUnreadableError(QStringLiteral("question bank query failed: ") + message);
     }
+}
+
+bool hasBankTable(Connection& bank) {
+    RecordSet tables =
+        bank.query(QStringLiteral("select name from sqlite_master where type='table' and name='") +
+                   kBankTable + QStringLiteral("'"));
+    return !tables.isEmpty();
+}
+
+void createBank(const QString& hostPath, const std::vector<BankRecord>& records) {
+    Connection bank;
+    bank.open(hostPath, kBankPassword, true);
+    QString columns = kKeyField + QStringLiteral(" integer");
+    for (const QString& field : bankTextFields())
+        columns += QStringLiteral(", ") + field + QStringLiteral(" text");
+    bank.execute(QStringLiteral("create table ") + kBankTable + QStringLiteral(" (") + columns +
+                 QStringLiteral(")"));
+    bank.execute(QStringLiteral("begin"));
+    QString placeholders = QStringLiteral("?1");
+    for (qsizetype i = 0; i < bankTextFields().size(); ++i) {
+        placeholders += QStringLiteral(", ?") + QString::number(i + 2);
+    }
+    const QString insert = QStringLiteral("insert into ") + kBankTable +
+                           QStringLiteral(" values (") + placeholders + QStringLiteral(")");
+    for (const BankRecord& record : records) {
+        std::vector<QVariant> values{QVariant(static_cast<qlonglong>(record.key))};
+        for (const QString& field : bankTextFields()) {
+            const auto it = record.fields.find(field);
+            values.push_back(it == record.fields.end() || !it->second ? QVariant()
+                                                                      : QVariant(*it->second));
+        }
+        bank.execute(insert, values);
+    }
+    bank.execute(QStringLiteral("commit"));
 }
 
 }  // namespace
@@ -68,10 +106,14 @@ std::unique_ptr<Connection> openBankFile(const QString& hostPath) {
     try {
         bank->open(hostPath, kBankPassword);
         bank->verify();
-    } catch (const DatabaseError& error) {
+    } catch (const DatabaseError&) {
         throw BankUnreadableError(QStringLiteral("question bank cannot be read (not a bank, or a "
                                                  "wrong key): ") +
                                   hostPath);
+    }
+    if (!hasBankTable(*bank)) {
+        throw BankTableMissingError(QStringLiteral("question bank has no table ") + kBankTable +
+                                    QStringLiteral(": ") + hostPath);
     }
     return bank;
 }
@@ -81,9 +123,11 @@ std::unique_ptr<Connection> openBankInDataDir(const QString& dataDirWindows) {
 }
 
 int16_t querySetCount(Connection& bank) {
-    // The whole table in stored order; the last record names the highest set.
-    RecordSet records = runQuery(
-        bank, QStringLiteral("select * from ") + kBankTable + QStringLiteral(" order by rowid"));
+    // The last record in stored order names the highest set; only it is fetched, since this runs
+    // at every ticket check.
+    RecordSet records =
+        runQuery(bank, QStringLiteral("select ") + kKeyField + QStringLiteral(" from ") +
+                           kBankTable + QStringLiteral(" order by rowid desc limit 1"));
     if (records.isEmpty()) {
         throw BankEmptyError(QStringLiteral("question bank table ") + kBankTable +
                              QStringLiteral(" holds no record"));
@@ -122,33 +166,23 @@ QString queryQuestionTextByParts(Connection& bank, int set, int item) {
 }
 
 void writeBank(const QString& hostPath, const std::vector<BankRecord>& records) {
+    const QFileInfo target(hostPath);
+    if (!target.absoluteDir().exists()) {
+        throw BankError(QStringLiteral("cannot write question bank, no such folder: ") +
+                        target.absolutePath());
+    }
+    if (target.isDir()) {
+        throw BankError(QStringLiteral("cannot write question bank over a folder: ") + hostPath);
+    }
+    // Built beside the target, so that the rename below stays on one file system.
     const QString temporary = hostPath + QStringLiteral(".building");
     QFile::remove(temporary);
-    {
-        Connection bank;
-        bank.open(temporary, kBankPassword, true);
-        QString columns = kKeyField + QStringLiteral(" integer");
-        for (const QString& field : bankTextFields())
-            columns += QStringLiteral(", ") + field + QStringLiteral(" text");
-        bank.execute(QStringLiteral("create table ") + kBankTable + QStringLiteral(" (") + columns +
-                     QStringLiteral(")"));
-        bank.execute(QStringLiteral("begin"));
-        QString placeholders = QStringLiteral("?1");
-        for (qsizetype i = 0; i < bankTextFields().size(); ++i) {
-            placeholders += QStringLiteral(", ?") + QString::number(i + 2);
-        }
-        const QString insert = QStringLiteral("insert into ") + kBankTable +
-                               QStringLiteral(" values (") + placeholders + QStringLiteral(")");
-        for (const BankRecord& record : records) {
-            std::vector<QVariant> values{QVariant(static_cast<qlonglong>(record.key))};
-            for (const QString& field : bankTextFields()) {
-                const auto it = record.fields.find(field);
-                values.push_back(it == record.fields.end() || !it->second ? QVariant()
-                                                                          : QVariant(*it->second));
-            }
-            bank.execute(insert, values);
-        }
-        bank.execute(QStringLiteral("commit"));
+    try {
+        createBank(temporary, records);
+    } catch (const DatabaseError& error) {
+        QFile::remove(temporary);
+        throw BankError(QStringLiteral("cannot write question bank ") + hostPath +
+                        QStringLiteral(": ") + QString::fromStdString(error.what()));
     }
     // rename(2) replaces the old bank in one step.
     if (std::rename(QFile::encodeName(temporary).constData(),
@@ -173,6 +207,16 @@ std::vector<BankRecord> readAllRecords(Connection& bank) {
         result.push_back(std::move(record));
     }
     return result;
+}
+
+QString BankRecord::text(const QString& field) const {
+    const auto it = fields.find(field);
+    return it == fields.end() || !it->second ? QString() : *it->second;
+}
+
+bool BankRecord::isNull(const QString& field) const {
+    const auto it = fields.find(field);
+    return it == fields.end() || !it->second;
 }
 
 }  // namespace qv

@@ -36,6 +36,10 @@ class BankTableMissingError : public BankError {
 class BankEmptyError : public BankError {
     using BankError::BankError;
 };
+// A bank source (JSON interchange file or source folder) that cannot be built; names the file.
+class BankSourceError : public BankError {
+    using BankError::BankError;
+};
 class RecordMissingError : public BankError {
   public:
     RecordMissingError(const QString& message, int key) : BankError(message), key_(key) {}
@@ -48,13 +52,15 @@ class RecordMissingError : public BankError {
 // The text fields of a record, in the table's column order (after 题号).
 const QStringList& bankTextFields();
 
-// Opens the bank file with the bank's password and proves it readable.
+// Opens the bank file with the bank's password and proves it readable: BankMissingError,
+// BankUnreadableError (not a bank, or the wrong key), BankTableMissingError.
 std::unique_ptr<Connection> openBankFile(const QString& hostPath);
 // The bank vb9708.mdb in a data folder given as a Windows path.
 std::unique_ptr<Connection> openBankInDataDir(const QString& dataDirWindows);
 
 // The five queries of the program; each runs on a fresh record set.
-// Set count: the 题号 of the last stored record, integer-divided by 100.
+// Set count: the 题号 of the last stored record, integer-divided by 100; BankEmptyError when the
+// table holds no record. Needs no ticket.
 int16_t querySetCount(Connection& bank);
 // One item's 题面 by key, and the whole item by key; RecordMissingError when there is none.
 QString queryQuestionText(Connection& bank, int key);
@@ -72,12 +78,15 @@ struct BankRecord {
     int key = 0;
     std::map<QString, std::optional<QString>> fields;
     bool operator==(const BankRecord&) const = default;
+    // The field as the program reads it: no value (or no such field) is an empty text.
+    QString text(const QString& field) const;
+    bool isNull(const QString& field) const;
 };
 
 // Builds an encrypted bank at hostPath from records (in this order), replacing an existing
-// file atomically.
+// file atomically; on failure (BankError) nothing is left at hostPath but what was there.
 void writeBank(const QString& hostPath, const std::vector<BankRecord>& records);
-// Every record in stored order.
+// Every record in stored order; a field the table lacks is absent from the record's fields.
 std::vector<BankRecord> readAllRecords(Connection& bank);
 
 }  // namespace qv

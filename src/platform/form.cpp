@@ -79,6 +79,10 @@ void Form::closeEvent(QCloseEvent* event) {
 
 void Form::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (defaultButton_ != nullptr && defaultButton_->isEnabled()) {
+            defaultButton_->click();
+            return;
+        }
         Form_KeyPress(13);
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QWidget>
 
 #include <map>
@@ -33,6 +34,8 @@ class Form : public QWidget {
     int Top() const;
     void moveTo(int leftTwips, int topTwips);
     void centreOnScreen();
+    // The button that Enter presses when no control takes the key itself.
+    void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
 
   signals:
     void unloaded();
@@ -47,6 +50,7 @@ class Form : public QWidget {
     QSize frameExtra() const;
     friend class Forms;
     bool unloading_ = false;
+    QAbstractButton* defaultButton_ = nullptr;
 };
 
 // The registry behind "referring to a window creates it": get<F>() creates F and runs its

@@ -12,10 +12,10 @@ TEST(TimeText, ClockForm) {
     const struct {
         int seconds;
         const char* text;
-    } cases[] = {{5400, "90:00"}, {5399, "89:59"}, {545, "9:05"}, {300, "5:00"},
-                 {9, "0:09"},     {0, "0:00"},     {-1, "-1:59"}, {-60, "-1:00"},
-                 {-61, "-2:59"},  {3125, "52:05"}};
-    for (const auto& c : cases) EXPECT_EQ(timeText(c.seconds), QString::fromUtf8(c.text)) << c.seconds;
+    } cases[] = {{5400, "90:00"}, {5399, "89:59"}, {545, "9:05"},  {300, "5:00"},  {9, "0:09"},
+                 {0, "0:00"},     {-1, "-1:59"},   {-60, "-1:00"}, {-61, "-2:59"}, {3125, "52:05"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(timeText(c.seconds), QString::fromUtf8(c.text)) << c.seconds;
 }
 
 TEST(TimeFile, BytesAsAPrintStatementWritesThem) {
@@ -25,7 +25,8 @@ TEST(TimeFile, BytesAsAPrintStatementWritesThem) {
     const struct {
         int16_t seconds;
         QByteArray bytes;
-    } cases[] = {{5400, QByteArray(" 5400 \r\n")}, {0, QByteArray(" 0 \r\n")}, {-1, QByteArray("-1 \r\n")}};
+    } cases[] = {
+        {5400, QByteArray(" 5400 \r\n")}, {0, QByteArray(" 0 \r\n")}, {-1, QByteArray("-1 \r\n")}};
     for (const auto& c : cases) {
         writeTimeFile(dir, c.seconds);
         EXPECT_EQ(drive.readFile(dir + QStringLiteral("\\tovo.tim")), c.bytes) << c.seconds;
@@ -39,8 +40,9 @@ TEST(TimeFile, ReadingSkipsLeadingBlanksAndRefusesWhatIsNoNumber) {
     const struct {
         QByteArray bytes;
         std::optional<int16_t> value;
-    } cases[] = {{"   3125 \r\n", 3125}, {"3", 3},           {"-5 ", -5},
-                 {"", std::nullopt},    {"x1", std::nullopt}, {"99999", std::nullopt}};
+    } cases[] = {
+        {"   3125 \r\n", 3125}, {"3", 3}, {"-5 ", -5}, {"", std::nullopt}, {"x1", std::nullopt},
+        {"99999", std::nullopt}};
     for (const auto& c : cases) {
         drive.writeFile(dir + QStringLiteral("\\tovo.tim"), c.bytes);
         EXPECT_EQ(readTimeFile(dir), c.value) << c.bytes.constData();

@@ -1,6 +1,6 @@
+#include "login/frm_start.h"
 #include "login/exam_state.h"
 #include "login/form2.h"
-#include "login/frm_start.h"
 #include "platform/launcher.h"
 #include "platform/scripted_dialogs.h"
 #include "platform/system_directory.h"
@@ -15,7 +15,7 @@ namespace qv {
 namespace {
 
 class FrmStartTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ExamState::reset(); }
     void TearDown() override {
         Forms::destroyAll();
@@ -107,8 +107,9 @@ TEST_F(FrmStartTest, ExitConfirmation) {
     dialogs.dialogs.answer(MsgResult::No);
     f.ImgTuiYes_Click();
     ASSERT_EQ(dialogs.dialogs.messages.size(), 1u);
-    const MessageRequest expected{QStringLiteral("是否退出登录系统?"), QStringLiteral("Quorvane_登录提示"),
-                                  MsgButtons::YesNo, MsgIcon::Question, 2};
+    const MessageRequest expected{QStringLiteral("是否退出登录系统?"),
+                                  QStringLiteral("Quorvane_登录提示"), MsgButtons::YesNo,
+                                  MsgIcon::Question, 2};
     EXPECT_EQ(dialogs.dialogs.messages[0], expected);
     EXPECT_EQ(launcher.launcher.endCount, 0);
     EXPECT_EQ(looks(f), "0110");  // No leaves the highlighted exit image

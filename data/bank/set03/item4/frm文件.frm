@@ -1,0 +1,48 @@
+VERSION 5.00
+Begin VB.Form Form1 
+   Caption         =   "Form1"
+   ClientHeight    =   3195
+   ClientLeft      =   60
+   ClientTop       =   345
+   ClientWidth     =   4680
+   LinkTopic       =   "Form1"
+   ScaleHeight     =   3195
+   ScaleWidth      =   4680
+   StartUpPosition =   3  '窗口缺省
+   Begin VB.CommandButton Command1 
+      Caption         =   "选数"
+      Height          =   495
+      Left            =   1680
+      TabIndex        =   0
+      Top             =   1320
+      Width           =   1215
+   End
+End
+Attribute VB_Name = "Form1"
+Attribute VB_GlobalNameSpace = False
+Attribute VB_Creatable = False
+Attribute VB_PredeclaredId = True
+Attribute VB_Exposed = False
+Option Explicit
+
+Private Sub Command1_Click()
+    Dim a(1 To 100) As Integer
+    Dim i As Integer, j As Integer, t As Integer, n As Integer
+    Open App.Path & "\datain1.txt" For Input As #1
+    For i = 1 To 100
+        Input #1, a(i)
+    Next i
+    Close #1
+    For i = 1 To 10
+        For j = i + 1 To ?
+            If a(j) > a(i) Then
+                t = a(i)
+                a(i) = ?
+                a(j) = t
+            End If
+        Next j
+    Next i
+    n = 10
+    putdata a, ?
+    MsgBox "结果已存入out.txt"
+End Sub

@@ -1,0 +1,51 @@
+VERSION 5.00
+Begin VB.Form Form1 
+   Caption         =   "Form1"
+   ClientHeight    =   3195
+   ClientLeft      =   60
+   ClientTop       =   345
+   ClientWidth     =   4680
+   LinkTopic       =   "Form1"
+   ScaleHeight     =   3195
+   ScaleWidth      =   4680
+   StartUpPosition =   3  '窗口缺省
+   Begin VB.Label Label1 
+      BorderStyle     =   1  'Fixed Single
+      Caption         =   ""
+      Height          =   495
+      Left            =   960
+      TabIndex        =   1
+      Top             =   600
+      Width           =   2775
+   End
+   Begin VB.CommandButton Command1 
+      Caption         =   "求和"
+      Height          =   495
+      Left            =   1680
+      TabIndex        =   0
+      Top             =   1680
+      Width           =   1215
+   End
+End
+Attribute VB_Name = "Form1"
+Attribute VB_GlobalNameSpace = False
+Attribute VB_Creatable = False
+Attribute VB_PredeclaredId = True
+Attribute VB_Exposed = False
+Option Explicit
+
+Private Sub Command1_Click()
+    Dim x As Integer, i As Integer
+    Dim s As Long
+    Open App.Path & "\in.txt" For Input As #1
+    s = 0
+    For i = 1 To 100
+        Input #1, x
+        If x Mod 10 = 3 Or x Mod 10 = 7 Then
+            s = s + x
+        End If
+    Next i
+    Close #1
+    Label1.Caption = s
+    putdata "out.txt", s
+End Sub

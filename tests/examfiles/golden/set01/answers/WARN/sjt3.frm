@@ -1,0 +1,8 @@
+VERSION 5.00
+Begin VB.Form Form1
+   Caption         =   "≈≈–Ú"
+   ClientHeight    =   3195
+   ClientWidth     =   4680
+End
+Attribute VB_Name = "Form1"
+

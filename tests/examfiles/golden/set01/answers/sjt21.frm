@@ -1,0 +1,12 @@
+VERSION 5.00
+Begin VB.Form Form1
+   Caption         =   "第一个窗体"
+   ClientHeight    =   3195
+   ClientWidth     =   4680
+   Begin VB.CommandButton Command1
+      Caption         =   "计算"
+      Height          =   495
+   End
+End
+Attribute VB_Name = "Form1"
+
