@@ -2,6 +2,8 @@
 
 #include "platform/codepage.h"
 
+#include <algorithm>
+
 namespace qv {
 namespace {
 
@@ -19,13 +21,24 @@ void forEachLine(const QByteArray& bytes, Visit visit) {
     if (start < n) visit(start, n - start);
 }
 
+bool isAscii(const char* begin, qsizetype length) {
+    return std::all_of(begin, begin + length, [](char c) { return (c & 0x80) == 0; });
+}
+
 }  // namespace
 
 QString joinAnsiLines(const QByteArray& bytes) {
     QString text;
+    text.reserve(bytes.size());
     forEachLine(bytes, [&](qsizetype begin, qsizetype length) {
-        // Decoded line by line, so a broken double-byte pair never swallows a line end.
-        if (length > 0) text += fromAnsi(bytes.mid(begin, length));
+        // Decoded line by line, so a broken double-byte pair never swallows a line end. Form
+        // files are nearly all ASCII lines, which need no decoder and no copy of their bytes.
+        const char* line = bytes.constData() + begin;
+        if (isAscii(line, length)) {
+            text += QLatin1StringView(line, length);
+        } else {
+            text += fromAnsi(QByteArray::fromRawData(line, length));
+        }
         return true;
     });
     return text;

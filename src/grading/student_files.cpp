@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace qv {
 
 std::optional<QString> pathInsideFolder(const QString& name) {
@@ -45,8 +47,15 @@ StudentFile readStudentFile(const QString& folder, const QString& name, qint64 l
         result.status = StudentFileStatus::Unreadable;
         return result;
     }
-    // The file may still be growing; never hold more than the limit.
-    result.bytes = file.read(limit + 1);
+    // The file may still be growing; never hold more than the limit. Read in pieces, so a
+    // small file does not cost a buffer of the limit's size.
+    result.bytes.reserve(std::min<qint64>(QFileInfo(hostPath).size(), limit) + 1);
+    char chunk[65536];
+    while (result.bytes.size() <= limit) {
+        const qint64 got = file.read(chunk, sizeof chunk);
+        if (got <= 0) break;
+        result.bytes.append(chunk, std::min<qint64>(got, limit + 1 - result.bytes.size()));
+    }
     if (result.bytes.size() > limit) {
         result.bytes.clear();
         result.status = StudentFileStatus::TooLarge;

@@ -92,6 +92,8 @@ void frmAbout::Form_Load() {
     setWindowTitle(QStringLiteral("关于 ") + kProgramTitle);
     lblVersion->setText(aboutVersionText());
     lblTitle->setText(kProgramTitle);
+    // The box opens with OK focused, not the first contact box.
+    cmdOK->setFocus();
 }
 
 void frmAbout::cmdOK_Click() {

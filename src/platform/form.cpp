@@ -8,7 +8,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace qv {
 
@@ -25,6 +27,24 @@ void Form::showModal() {
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     if (isVisible()) loop.exec();
+}
+
+void Form::setDefaultButton(QAbstractButton* button) {
+    if (defaultButton_ == nullptr && button != nullptr) {
+        // A shortcut sees Enter before the focused control, which may well accept the key for
+        // itself (a text box does) and so never pass it on to the form.
+        auto* enter = new QShortcut(this);
+        enter->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+        enter->setContext(Qt::WindowShortcut);
+        connect(enter, &QShortcut::activated, this, &Form::pressDefaultButton);
+    }
+    defaultButton_ = button;
+}
+
+void Form::pressDefaultButton() {
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    QAbstractButton* target = focused != nullptr ? focused : defaultButton_;
+    if (target != nullptr && target->isEnabled()) target->click();
 }
 
 QSize Form::frameExtra() const {
@@ -79,10 +99,6 @@ void Form::closeEvent(QCloseEvent* event) {
 
 void Form::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (defaultButton_ != nullptr && defaultButton_->isEnabled()) {
-            defaultButton_->click();
-            return;
-        }
         Form_KeyPress(13);
         return;
     }

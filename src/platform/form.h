@@ -34,8 +34,9 @@ class Form : public QWidget {
     int Top() const;
     void moveTo(int leftTwips, int topTwips);
     void centreOnScreen();
-    // The button that Enter presses when no control takes the key itself.
-    void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+    // The button that Enter presses, whichever control has the focus; only a focused command
+    // button takes Enter for itself.
+    void setDefaultButton(QAbstractButton* button);
 
   signals:
     void unloaded();
@@ -48,6 +49,7 @@ class Form : public QWidget {
 
   private:
     QSize frameExtra() const;
+    void pressDefaultButton();
     friend class Forms;
     bool unloading_ = false;
     QAbstractButton* defaultButton_ = nullptr;

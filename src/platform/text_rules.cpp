@@ -63,7 +63,15 @@ long long roundHalfEven(double value) {
 }
 
 QString lowerText(const QString& text) {
-    return text.toLower();
+    // Form files are almost all ASCII; lower-case those directly.
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) return text.toLower();
+    }
+    QString lower = text;
+    for (QChar& c : lower) {
+        if (c >= QChar('A') && c <= QChar('Z')) c = QChar(c.unicode() + 32);
+    }
+    return lower;
 }
 
 }  // namespace qv

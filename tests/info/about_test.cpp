@@ -9,6 +9,7 @@
 #include "support/temp_drive.h"
 
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,32 @@ TEST_F(AboutBoxTest, OkUnloadsTheBoxAndShowModalReturns) {
     showAboutBox();
     EXPECT_FALSE(Forms::isLoaded<frmAbout>());
     EXPECT_TRUE(dialogs_.dialogs.messages.empty());
+}
+
+TEST_F(AboutBoxTest, EnterPressesOkWhicheverControlHasTheFocus) {
+    for (const bool focusAddress : {false, true}) {
+        bool pressedOk = false;
+        Forms::get<frmAbout>();
+        QTimer::singleShot(0, [focusAddress] {
+            frmAbout& box = Forms::get<frmAbout>();
+            box.activateWindow();
+            (void)QTest::qWaitForWindowActive(&box, 2000);
+            if (focusAddress) box.Text3->setFocus();
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &box;
+            QTest::keyClick(target, Qt::Key_Return);
+        });
+        // Bounded: if Enter did nothing, close the box so the test fails instead of hanging.
+        QTimer::singleShot(3000, [&pressedOk] {
+            if (Forms::isLoaded<frmAbout>()) Forms::unload<frmAbout>();
+            pressedOk = false;
+        });
+        QObject::connect(Forms::get<frmAbout>().cmdOK, &QPushButton::clicked,
+                         [&pressedOk] { pressedOk = true; });
+        showAboutBox();
+        EXPECT_TRUE(pressedOk) << "focus on the address: " << focusAddress;
+        EXPECT_FALSE(Forms::isLoaded<frmAbout>());
+        Forms::destroyAll();
+    }
 }
 
 TEST_F(AboutBoxTest, ClickingTheSiteAddressOpensTheStartPageEachTime) {
