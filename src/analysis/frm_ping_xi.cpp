@@ -8,6 +8,7 @@
 #include "info/site_server.h"
 #include "login/exam_state.h"
 #include "login/question_bank.h"
+#include "platform/cell_label.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
 #include "platform/twips.h"
@@ -21,7 +22,7 @@ namespace {
 
 constexpr int kRuleStep = 180;
 
-// The table lines up only in a face whose Latin letters are half as wide as its Chinese ones.
+// The table is laid out on half-width cells (CellLabel), so any CJK face lines it up.
 QFont tableFont() {
     QFont font = pictures::chineseFont(12, false, QStringLiteral("WenQuanYi Micro Hei Mono"));
     font.setStyleHint(QFont::TypeWriter);
@@ -29,7 +30,7 @@ QFont tableFont() {
 }
 
 VbLabel* tableLabel(QWidget* parent, const QString& text) {
-    auto* label = new VbLabel(parent, text);
+    auto* label = new CellLabel(parent, text);
     label->setFont(tableFont());
     label->setAutoSize(true);
     return label;
