@@ -67,6 +67,7 @@ bool Form2::prepareFolder(bool resume) {
             return false;
         }
         state.TimeLeft = *left;
+        removeTimeFileLeftovers(state.StudentDir);
         return true;
     }
     recreateStudentFolder(state.StudentDir);

@@ -5,6 +5,8 @@
 #include "platform/paths.h"
 #include "platform/text_rules.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace qv {
@@ -27,6 +29,13 @@ std::optional<int16_t> readTimeFile(const QString& studentDirWindows) {
     } catch (const FileError&) {
         return std::nullopt;
     }
+}
+
+void removeTimeFileLeftovers(const QString& studentDirWindows) {
+    const QDir folder(DrivePaths::toHost(studentDirWindows));
+    const QStringList leftovers =
+        folder.entryList({QStringLiteral(".tovo.tim.??????")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : leftovers) QFile::remove(folder.filePath(name));
 }
 
 }  // namespace qv

@@ -18,4 +18,8 @@ void writeTimeFile(const QString& studentDirWindows, int16_t seconds);
 // number that fits the 16-bit count.
 std::optional<int16_t> readTimeFile(const QString& studentDirWindows);
 
+// Removes temporary copies of the time file that a crash in the middle of a rewrite left
+// behind (".tovo.tim.XXXXXX"); the time file itself is never touched.
+void removeTimeFileLeftovers(const QString& studentDirWindows);
+
 }  // namespace qv

@@ -50,5 +50,19 @@ TEST(TimeFile, ReadingSkipsLeadingBlanksAndRefusesWhatIsNoNumber) {
     EXPECT_FALSE(readTimeFile(QStringLiteral("C:\\WEXAM\\missing")).has_value());
 }
 
+TEST(TimeFile, LeftoversOfAnInterruptedRewriteAreRemovedButNothingElse) {
+    test::TempDrive drive;
+    const QString dir = QStringLiteral("C:\\WEXAM\\27010001");
+    drive.writeFile(dir + QStringLiteral("\\sjt1.frm"), "VERSION 5.00");
+    writeTimeFile(dir, 3125);
+    drive.writeFile(dir + QStringLiteral("\\.tovo.tim.a1B2c3"), " 31");
+    drive.writeFile(dir + QStringLiteral("\\.tovo.tim.keep.txt"), "student file");
+    removeTimeFileLeftovers(dir);
+    EXPECT_FALSE(drive.exists(dir + QStringLiteral("\\.tovo.tim.a1B2c3")));
+    EXPECT_TRUE(drive.exists(dir + QStringLiteral("\\sjt1.frm")));
+    EXPECT_TRUE(drive.exists(dir + QStringLiteral("\\.tovo.tim.keep.txt")));
+    EXPECT_EQ(readTimeFile(dir), 3125);
+}
+
 }  // namespace
 }  // namespace qv
